@@ -1,0 +1,90 @@
+#include "QtModalHost.h"
+
+#include "AfxMainWnd.h"
+#include "ResourceIds.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <climits>
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        break;
+    }
+    return QMessageBox::Warning;
+}
+
+int FromQtButton(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        return IDOK;
+    }
+}
+
+} // namespace
+
+int QtModalHost::DoShowMessage(const MessageRequest &request)
+{
+    const auto buttons = request.buttons == MessageButtons::YesNoCancel
+                             ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                             : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(ToQtIcon(request.icon), request.caption, request.text, buttons, AfxGetMainWnd());
+    box.setEscapeButton(request.buttons == MessageButtons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::Ok);
+    return FromQtButton(box.exec());
+}
+
+std::optional<QString> QtModalHost::DoChooseFile(const FileDialogRequest &request)
+{
+    QFileDialog dialog(AfxGetMainWnd(), request.title);
+    dialog.setNameFilters(request.filters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (request.mode == FileDialogMode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!request.proposedPath.isEmpty())
+        dialog.selectFile(request.proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtModalHost::DoRunPrintDialog(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, AfxGetMainWnd());
+    // Pages are counted from 1 with no known last page; no selection printing.
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(1, INT_MAX);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtModalHost::DoRunDialog(QDialog &dialog)
+{
+    return dialog.exec();
+}
