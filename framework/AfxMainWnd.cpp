@@ -5,6 +5,7 @@
 
 namespace {
 QPointer<QWidget> mainWindow;
+std::function<void(int)> commandReceiver;
 }
 
 QWidget *AfxGetMainWnd()
@@ -15,4 +16,15 @@ QWidget *AfxGetMainWnd()
 void AfxSetMainWnd(QWidget *window)
 {
     mainWindow = window;
+}
+
+void AfxSetMainCommandReceiver(std::function<void(int)> receiver)
+{
+    commandReceiver = std::move(receiver);
+}
+
+void AfxSendMainCommand(int commandId)
+{
+    if (commandReceiver)
+        commandReceiver(commandId);
 }
