@@ -84,12 +84,9 @@ SkeletonWriteResult SkeletonFileWriter::WriteFile(const GenerationSettings& sett
     result.fullPath = AbsolutePath(FileNameFor(settings));
     const char* path = result.fullPath.c_str();
 
-    struct stat existing {};
-    if (::lstat(path, &existing) == 0) {
-        result.outcome = SkeletonWriteOutcome::Exists;
-        return result;
-    }
-
+    // Exclusive creation is the existence check: any entry of that name, a
+    // folder or a dangling link included, fails it with EEXIST, and so does a
+    // file that another program creates at the same moment.
     const int fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
         if (errno == EEXIST) {

@@ -29,10 +29,10 @@ public:
     static std::string FileNameFor(const GenerationSettings& settings);
 
     // Writes the script to FileNameFor(settings), a relative name being taken
-    // from the current directory. Refuses a name that exists as any kind of
-    // entry, creates the file exclusively (a file that appears meanwhile also
-    // counts as existing), writes chunk by chunk, flushes to the disk and
-    // closes. When writing fails part-way the file it created is removed.
+    // from the current directory. Creates the file exclusively, so a name that
+    // exists as any kind of entry is refused (also one that appears just
+    // before), writes chunk by chunk, flushes to the disk and closes. When
+    // writing fails part-way the file it created is removed.
     // The process should ignore SIGXFSZ so that a file-size limit reaches
     // this as a failed write instead of ending the process.
     static SkeletonWriteResult WriteFile(const GenerationSettings& settings);
