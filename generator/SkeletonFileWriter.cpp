@@ -1,7 +1,6 @@
 #include "generator/SkeletonFileWriter.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
