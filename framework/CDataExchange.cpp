@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::int32_t kUnchecked = 0;
 constexpr std::int32_t kChecked = 1;
-constexpr std::int32_t kIndeterminate = 2;
+constexpr std::int32_t kHighestKept = 2;  // a check value up to this is kept as given
 constexpr std::int32_t kNone = -1;
 
 // The radio buttons of the group that starts at the control with this id,
@@ -54,28 +54,13 @@ void DDX_Check(CDataExchange &dx, int id, std::int32_t &value)
     if (!box)
         return;
     if (!dx.Showing()) {
-        switch (box->checkState()) {
-        case Qt::Checked:
-            value = kChecked;
-            break;
-        case Qt::PartiallyChecked:
-            value = kIndeterminate;
-            break;
-        case Qt::Unchecked:
-            value = kUnchecked;
-            break;
-        }
+        value = box->isChecked() ? kChecked : kUnchecked;
         return;
     }
-    if (value < kUnchecked || value > kIndeterminate)
+    if (value < kUnchecked || value > kHighestKept)
         value = kUnchecked;
-    if (value == kIndeterminate) {
-        box->setCheckState(Qt::PartiallyChecked);
-        // The mark shows, but a click still only checks or unchecks.
-        box->setTristate(false);
-    } else {
-        box->setCheckState(value == kChecked ? Qt::Checked : Qt::Unchecked);
-    }
+    // A two-state box has no third look: 2, a set flag, shows checked.
+    box->setChecked(value != kUnchecked);
 }
 
 void DDX_Radio(CDataExchange &dx, int id, std::int32_t &value)

@@ -43,9 +43,10 @@ private:
     bool m_failed = false;
 };
 
-// Check box state. Showing: 0 unchecked, 1 checked, 2 the indeterminate mark;
-// any other value is first set to 0 in the member, so the box shows
-// unchecked. Reading: 1 checked, 0 unchecked (2 while the mark is untouched).
+// Check box state. Showing: 0 unchecked, 1 and 2 checked (a flag counts as
+// set when it is not 0, and a two-state box has no third look); any other
+// value is first set to 0 in the member, so the box shows unchecked.
+// Reading: 1 checked, 0 unchecked.
 void DDX_Check(CDataExchange &dx, int id, std::int32_t &value);
 
 // Radio group index. The group is the run of controls in template order from

@@ -26,9 +26,33 @@
 
 namespace {
 
-int Scale(int units, int unitPixels, int divisor)
+int Scale(int units, double unitPixels, int divisor)
 {
-    return static_cast<int>(std::lround(static_cast<double>(units) * unitPixels / divisor));
+    return static_cast<int>(std::lround(units * unitPixels / divisor));
+}
+
+// The width a control needs to show its text whole, in pixels; 0 for
+// controls that size themselves otherwise.
+int NaturalWidth(const QWidget &widget, ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+    case ControlKind::PushButton:
+        return widget.sizeHint().width();
+    case ControlKind::Label: {
+        // A label usually stands just left of the control it names: a
+        // space's width keeps the two apart.
+        const auto &label = static_cast<const QLabel &>(widget);
+        return label.fontMetrics().horizontalAdvance(label.text() + QLatin1Char(' '));
+    }
+    case ControlKind::ComboBox:
+    case ControlKind::Edit:
+    case ControlKind::GroupBox:
+    case ControlKind::Icon:
+        break;
+    }
+    return 0;
 }
 
 Qt::WindowFlags DialogFlags(DialogStyle style)
@@ -60,8 +84,9 @@ QPoint ClampedTopLeft(const QRect &rect, const QRect &area)
 DialogBaseUnits DialogBaseUnits::Of(const QFont &font)
 {
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(letters / 26 + 1) / 2, metrics.ascent() + metrics.descent()};
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    return {static_cast<double>(metrics.horizontalAdvance(letters)) / letters.size(),
+            static_cast<double>(metrics.ascent() + metrics.descent())};
 }
 
 int DialogBaseUnits::ToPixelsX(int dluX) const
@@ -119,6 +144,11 @@ QWidget *CDialog::GetDlgItem(int id) const
             return m_controls[i];
     }
     return nullptr;
+}
+
+DialogBaseUnits CDialog::BaseUnits() const
+{
+    return m_units ? *m_units : DialogBaseUnits::Of(font());
 }
 
 QRect CDialog::MapDialogRect(const DluRect &rect) const
@@ -222,6 +252,9 @@ void CDialog::Create()
     setWindowTitle(AnsiToUnicode(m_template.caption));
     for (const DialogControl &control : m_template.controls)
         m_controls.push_back(CreateControl(control));
+    m_units = FittingUnits();
+    for (std::size_t i = 0; i < m_controls.size(); ++i)
+        PlaceControl(m_template.controls[i], m_controls[i]);
     const QSize size = MapDialogRect({0, 0, m_template.size.width, m_template.size.height}).size();
     if (HasStyle(m_template.style, DialogStyle::ModalFrame))
         setFixedSize(size);
@@ -232,20 +265,11 @@ void CDialog::Create()
 QWidget *CDialog::CreateControl(const DialogControl &control)
 {
     const QString text = AnsiToUnicode(control.text);
-    QRect rect = MapDialogRect(control.rect);
     QWidget *widget = nullptr;
     switch (control.kind) {
-    case ControlKind::ComboBox: {
-        auto *combo = new QComboBox(this);
-        // The template gives the height with the list dropped down; the
-        // closed box is as tall as the style makes it.
-        const int droppedHeight = rect.height();
-        rect.setHeight(combo->sizeHint().height());
-        const int itemHeight = std::max(1, QFontMetrics(font()).height());
-        combo->setMaxVisibleItems(std::max(1, (droppedHeight - rect.height()) / itemHeight));
-        widget = combo;
+    case ControlKind::ComboBox:
+        widget = new QComboBox(this);
         break;
-    }
     case ControlKind::RadioButton: {
         auto *radio = new QRadioButton(text, this);
         radio->setAutoExclusive(true);
@@ -291,9 +315,7 @@ QWidget *CDialog::CreateControl(const DialogControl &control)
     }
     case ControlKind::Icon: {
         auto *icon = new QLabel(this);
-        const int side = std::min(rect.width(), rect.height());
         icon->setAlignment(Qt::AlignCenter);
-        icon->setPixmap(QApplication::windowIcon().pixmap(QSize(side, side), devicePixelRatioF()));
         widget = icon;
         break;
     }
@@ -302,8 +324,37 @@ QWidget *CDialog::CreateControl(const DialogControl &control)
         widget->setFocusPolicy(HasStyle(control.style, ControlStyle::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
     else
         widget->setFocusPolicy(Qt::NoFocus);
-    widget->setGeometry(rect);
     return widget;
+}
+
+DialogBaseUnits CDialog::FittingUnits() const
+{
+    DialogBaseUnits units = DialogBaseUnits::Of(font());
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const DialogControl &control = m_template.controls[i];
+        const int natural = NaturalWidth(*m_controls[i], control.kind);
+        if (control.rect.width > 0)
+            units.averageCharWidth = std::max(units.averageCharWidth, 4.0 * natural / control.rect.width);
+    }
+    return units;
+}
+
+void CDialog::PlaceControl(const DialogControl &control, QWidget *widget)
+{
+    QRect rect = MapDialogRect(control.rect);
+    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        // The template gives the height with the list dropped down; the
+        // closed box is as tall as the style makes it.
+        const int droppedHeight = rect.height();
+        rect.setHeight(combo->sizeHint().height());
+        const int itemHeight = std::max(1, combo->fontMetrics().height());
+        combo->setMaxVisibleItems(std::max(1, (droppedHeight - rect.height()) / itemHeight));
+    } else if (control.kind == ControlKind::Icon) {
+        const int side = std::min(rect.width(), rect.height());
+        static_cast<QLabel *>(widget)->setPixmap(
+            QApplication::windowIcon().pixmap(QSize(side, side), devicePixelRatioF()));
+    }
+    widget->setGeometry(rect);
 }
 
 bool CDialog::FillLists()

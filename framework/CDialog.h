@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QRect>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -18,12 +19,12 @@ class QKeyEvent;
 // height in pixels. A dialog unit is a quarter of the width across and an
 // eighth of the height down.
 struct DialogBaseUnits {
-    int averageCharWidth = 0;
-    int charHeight = 0;
+    double averageCharWidth = 0;
+    double charHeight = 0;
 
-    // The average width is the Windows-style one: the advance of the 52
-    // letters A-Z a-z, divided by 26, plus 1, halved (integer division); the
-    // height is the font's ascent plus descent.
+    // The average width is the advance of the 52 letters A-Z a-z divided by
+    // 52, kept with its fraction; the height is the font's ascent plus
+    // descent.
     static DialogBaseUnits Of(const QFont &font);
 
     // x * averageCharWidth / 4 and y * charHeight / 8, rounded to nearest.
@@ -59,6 +60,11 @@ public:
     bool UpdateData(ExchangeDirection direction);
     void EndDialog(int result);
 
+    // Qt's own ways of ending a dialog (the close box among them) take the
+    // same road as the commands IDOK and IDCANCEL.
+    void accept() override;
+    void reject() override;
+
     const DialogTemplate &Template() const { return m_template; }
     // The window the dialog runs over: the one given, else the main window.
     QWidget *Owner() const;
@@ -67,7 +73,11 @@ public:
     // Every control, in template order (empty before the dialog is created).
     const std::vector<QWidget *> &Controls() const { return m_controls; }
 
-    DialogBaseUnits BaseUnits() const { return DialogBaseUnits::Of(font()); }
+    // The units the dialog is laid out in: those of its font, the width
+    // widened where a control's text would not fit its box otherwise (a
+    // template sized for one font clips with a wider one). The font's own
+    // units until the dialog is created.
+    DialogBaseUnits BaseUnits() const;
     QRect MapDialogRect(const DluRect &rect) const;
 
 protected:
@@ -88,15 +98,11 @@ protected:
     // each radio button that is a tab stop included.
     bool focusNextPrevChild(bool next) override;
 
-public:
-    // Qt's own ways of ending a dialog (the close box among them) take the
-    // same road as the commands IDOK and IDCANCEL.
-    void accept() override;
-    void reject() override;
-
 private:
     void Create();
     QWidget *CreateControl(const DialogControl &control);
+    DialogBaseUnits FittingUnits() const;
+    void PlaceControl(const DialogControl &control, QWidget *widget);
     bool FillLists();
     void RunCommand(int id);
     void PressEnter();
@@ -107,4 +113,5 @@ private:
     QPointer<QWidget> m_owner;
     std::span<const DialogListData> m_listData;
     std::vector<QWidget *> m_controls;
+    std::optional<DialogBaseUnits> m_units;
 };

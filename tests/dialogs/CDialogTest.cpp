@@ -100,12 +100,13 @@ TEST(DialogBaseUnits, FollowTheFontsAverageLetterWidthAndHeight)
     const QFontMetrics metrics(font);
     const int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const DialogBaseUnits units = DialogBaseUnits::Of(font);
-    EXPECT_EQ(units.averageCharWidth, (letters / 26 + 1) / 2);
-    EXPECT_EQ(units.charHeight, metrics.ascent() + metrics.descent());
+    EXPECT_DOUBLE_EQ(units.averageCharWidth, letters / 52.0);
+    EXPECT_DOUBLE_EQ(units.charHeight, metrics.ascent() + metrics.descent());
 
-    const DialogBaseUnits fixed{6, 13};
-    EXPECT_EQ(fixed.ToPixelsX(313), 470);  // 313 * 6 / 4 = 469.5, rounded
-    EXPECT_EQ(fixed.ToPixelsY(265), 431);  // 265 * 13 / 8 = 430.6
+    const DialogBaseUnits fixed{7.4, 14};
+    EXPECT_EQ(fixed.ToPixelsX(313), 579);  // 313 * 7.4 / 4 = 579.05
+    EXPECT_EQ(fixed.ToPixelsX(98), 181);   // 181.3
+    EXPECT_EQ(fixed.ToPixelsY(265), 464);  // 265 * 14 / 8 = 463.75
     EXPECT_EQ(fixed.ToPixelsX(0), 0);
 }
 
@@ -117,7 +118,8 @@ TEST_F(CDialogTest, SizeAndControlsFollowTheDialogFontAndTheFrameIsFixed)
     dialog.setFont(big);
     m_host.AnswerDialog([](QDialog &shown) {
         auto &d = static_cast<CDialog &>(shown);
-        const DialogBaseUnits units = DialogBaseUnits::Of(d.font());
+        const DialogBaseUnits units = d.BaseUnits();
+        EXPECT_DOUBLE_EQ(units.charHeight, DialogBaseUnits::Of(d.font()).charHeight);
         EXPECT_EQ(d.size(), QSize(units.ToPixelsX(140), units.ToPixelsY(112)));
         EXPECT_EQ(d.minimumSize(), d.maximumSize());
         const QRect edit = Item(d, kEdit)->geometry();
@@ -132,6 +134,27 @@ TEST_F(CDialogTest, SizeAndControlsFollowTheDialogFontAndTheFrameIsFixed)
     dialog.DoModal();
     const DialogBaseUnits normal = DialogBaseUnits::Of(QApplication::font());
     EXPECT_GT(dialog.width(), normal.ToPixelsX(140) * 3 / 2) << "a larger font must give a larger dialog";
+}
+
+TEST_F(CDialogTest, UnitsWidenUntilEveryTextFitsItsBox)
+{
+    // A check box sized for a much narrower font than the desktop's.
+    static constexpr DialogControl cramped[] = {
+        {kCheck, CheckBox, "A rather long check box text", {5, 5, 40, 10}, TabStop},
+        {IDC_STATIC, Label, "short", {5, 20, 40, 8}, None},
+    };
+    static constexpr DialogTemplate crampedTemplate{901, "Cramped", {50, 30}, DialogStyle::ModalFrame, cramped};
+    CDialog dialog(crampedTemplate);
+    m_host.AnswerDialog([](QDialog &shown) {
+        auto &d = static_cast<CDialog &>(shown);
+        QWidget *box = d.GetDlgItem(kCheck);
+        EXPECT_GE(box->width(), box->sizeHint().width());
+        EXPECT_GT(d.BaseUnits().averageCharWidth, DialogBaseUnits::Of(d.font()).averageCharWidth);
+        EXPECT_DOUBLE_EQ(d.BaseUnits().charHeight, DialogBaseUnits::Of(d.font()).charHeight);
+        EXPECT_EQ(d.width(), d.BaseUnits().ToPixelsX(50)) << "the dialog widens with its controls";
+        return IDCANCEL;
+    });
+    dialog.DoModal();
 }
 
 TEST_F(CDialogTest, ListsKeepTheOrderGivenAndTheFocusStartsOnTheFirstTabStop)
