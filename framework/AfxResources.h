@@ -5,10 +5,6 @@
 
 #include <optional>
 
-class QPixmap;
-class QRectF;
-class QSize;
-
 // Reading the resources of res/ in the form the widgets want them.
 
 // The string with the id, or nothing when the table lacks it.
@@ -22,10 +18,6 @@ struct CommandPrompt {
 };
 CommandPrompt AfxLoadPrompt(int id);
 
-// The icon with the id, drawn for 16 and 32 pixels and their multiples; a
+// The icon with the id, from its 16 and 32 pixel drawings, at any size; a
 // null icon when there is none.
 QIcon AfxLoadIcon(int id);
-
-// Renders the area of a drawing (a resource path) into a pixmap of the given
-// pixel size; a null pixmap when the drawing cannot be read.
-QPixmap AfxRenderDrawing(const QString &path, const QRectF &area, const QSize &pixels);

@@ -1,29 +1,24 @@
 #include "CToolBar.h"
 
-#include "AfxResources.h"
 #include "CMDIFrameWnd.h"
 #include "ResourceIds.h"
+#include "SvgIconEngine.h"
 #include "ToolBarResource.h"
 
 #include <QAction>
-#include <QFile>
 
 namespace {
 
-// One image of the strip as an icon, sharp at 1x, 2x and 3x scaling.
+// One image of the strip as an icon.
 QIcon StripImage(const ToolBarResource &resource, int index)
 {
-    const QString strip = QString::fromLatin1(resource.imageStrip);
-    const QRectF area(index * resource.imageWidth, 0, resource.imageWidth, resource.imageHeight);
-    QIcon icon;
-    for (int scale : {1, 2, 3}) {
-        const QPixmap image =
-            AfxRenderDrawing(strip, area, QSize(resource.imageWidth * scale, resource.imageHeight * scale));
-        if (image.isNull())
-            return {};
-        icon.addPixmap(image);
+    auto *engine = new SvgIconEngine({{QString::fromLatin1(resource.imageStrip),
+                                       QRectF(index * resource.imageWidth, 0, resource.imageWidth, resource.imageHeight)}});
+    if (!engine->IsValid()) {
+        delete engine;
+        return {};
     }
-    return icon;
+    return QIcon(engine);
 }
 
 } // namespace
@@ -48,7 +43,7 @@ bool CToolBar::CreateEx(CMDIFrameWnd *parent, int id)
 bool CToolBar::LoadToolBar(int id)
 {
     const ToolBarResource *resource = FindToolBarResource(id);
-    if (!resource || !m_pFrame || !QFile::exists(QString::fromLatin1(resource->imageStrip)))
+    if (!resource || !m_pFrame)
         return false;
     setWindowTitle(m_pFrame->windowTitle());
     setIconSize(QSize(resource->imageWidth, resource->imageHeight));
