@@ -1,5 +1,6 @@
 #include "CDocument.h"
 
+#include "AfxPath.h"
 #include "CMDIChildWnd.h"
 #include "CMultiDocTemplate.h"
 #include "CView.h"
@@ -35,8 +36,7 @@ void CDocument::SetTitle(const QString &title)
 
 void CDocument::SetPathName(const QString &path, AddToRecentFiles addToRecent)
 {
-    const QFileInfo file(path);
-    m_strPathName = file.exists() ? file.canonicalFilePath() : file.absoluteFilePath();
+    m_strPathName = AfxCanonicalPath(path);
     SetTitle(QFileInfo(m_strPathName).fileName());
     if (addToRecent == AddToRecentFiles::Yes && AfxGetApp())
         AfxGetApp()->AddToRecentFileList(m_strPathName);

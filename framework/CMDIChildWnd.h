@@ -30,7 +30,6 @@ public:
     void InitialUpdateFrame();
 
     int GetMenuId() const { return m_nResourceId; }
-    CMDIFrameWnd *GetMDIFrame() const { return m_pMDIFrame; }
     CView *GetActiveView() const { return m_pView.get(); }
     CDocument *GetActiveDocument() const;
 

@@ -12,7 +12,6 @@ bool CMenu::LoadMenu(int id, CommandActions &actions, QWidget *parent)
     const MenuResource *resource = FindMenuResource(id);
     if (!resource)
         return false;
-    m_nId = id;
     for (const PopupResource &popupResource : resource->popups) {
         auto *popup = new QMenu(QString::fromLatin1(popupResource.title), parent);
         for (const MenuItemResource &item : popupResource.items) {

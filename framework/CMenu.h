@@ -13,13 +13,11 @@ public:
     // False if the resource does not exist.
     bool LoadMenu(int id, CommandActions &actions, QWidget *parent);
 
-    int GetMenuId() const { return m_nId; }
     const std::vector<QMenu *> &Popups() const { return m_popups; }
     // The popup that holds the window commands, which also lists the open
     // windows; nullptr if the menu has none.
     QMenu *WindowPopup() const;
 
 private:
-    int m_nId = 0;
     std::vector<QMenu *> m_popups;
 };

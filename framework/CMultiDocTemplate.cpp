@@ -1,5 +1,6 @@
 #include "CMultiDocTemplate.h"
 
+#include "AfxPath.h"
 #include "AfxResources.h"
 #include "CDocument.h"
 #include "CMDIChildWnd.h"
@@ -8,8 +9,6 @@
 #include "CWaitCursor.h"
 #include "CWinApp.h"
 #include "ModalHost.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -21,13 +20,6 @@ void ReportCreationFailure()
 }
 
 } // namespace
-
-QString AfxCanonicalPath(const QString &path)
-{
-    const QFileInfo file(path);
-    const QString canonical = file.canonicalFilePath();
-    return canonical.isEmpty() ? QFileInfo(file.absoluteFilePath()).absoluteFilePath() : canonical;
-}
 
 CMultiDocTemplate::CMultiDocTemplate(int resourceId, DocumentFactory makeDocument, FrameFactory makeFrame,
                                      ViewFactory makeView)

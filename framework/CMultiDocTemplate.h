@@ -39,7 +39,6 @@ public:
             [] { return std::make_unique<View>(); });
     }
 
-    int GetResourceId() const { return m_nIDResource; }
     QString GetDocString(DocStringIndex index) const;
 
     // With no path: a new document named from the count ("RMS1", "RMS2",
@@ -74,7 +73,3 @@ private:
     // Only grows: a closed RMS1 does not free its name.
     int m_nUntitledCount = 0;
 };
-
-// Compares paths the way the program tells files apart: canonical absolute
-// paths, letter case counting.
-QString AfxCanonicalPath(const QString &path);

@@ -23,7 +23,6 @@ CStatusBar::~CStatusBar() = default;
 
 bool CStatusBar::Create(CMDIFrameWnd *parent, int id)
 {
-    m_nID = id;
     setObjectName(QStringLiteral("statusbar%1").arg(id));
     setSizeGripEnabled(true);
     parent->setStatusBar(this);

@@ -29,8 +29,6 @@ public:
     // Where the indicators learn the lock keys' state.
     const LockKeyState *GetLockKeyState() const { return m_pLockKeys; }
 
-    int GetDlgCtrlID() const { return m_nID; }
-
 private:
     struct Pane {
         int id;
@@ -38,7 +36,6 @@ private:
     };
     void UpdateIndicators();
 
-    int m_nID = 0;
     std::vector<Pane> m_panes;
     LockKeyState *m_pLockKeys = nullptr;
 };

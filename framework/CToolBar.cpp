@@ -33,7 +33,6 @@ CToolBar::CToolBar()
 bool CToolBar::CreateEx(CMDIFrameWnd *parent, int id)
 {
     m_pFrame = parent;
-    m_nID = id;
     setObjectName(QStringLiteral("toolbar%1").arg(id));
     parent->addToolBar(Qt::TopToolBarArea, this);
     parent->RegisterControlBar(id, this);

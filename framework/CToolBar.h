@@ -19,9 +19,6 @@ public:
     bool LoadToolBar(int id);
     void EnableDocking(Qt::ToolBarAreas areas);
 
-    int GetDlgCtrlID() const { return m_nID; }
-
 private:
     CMDIFrameWnd *m_pFrame = nullptr;
-    int m_nID = 0;
 };

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <map>
+
 namespace {
 
 using StatusBarTest = MainFrameTest;
@@ -77,6 +79,21 @@ TEST_F(StatusBarTest, TheWindowMenuListsTheScriptWindowsWithTheirPrompt)
     window->actions().at(window->actions().size() - 2)->trigger();
     window->hide();
     EXPECT_EQ(frame->MDIGetActive()->windowTitle(), "RMS1:1");
+}
+
+TEST_F(StatusBarTest, AScriptWindowsSystemMenuItemsHaveTheirPrompts)
+{
+    std::map<QString, QString> prompts;
+    for (const QAction *action : frame->MDIGetActive()->systemMenu()->actions()) {
+        if (!action->isSeparator())
+            prompts[action->text()] = action->statusTip();
+    }
+    EXPECT_EQ(prompts["&Restore"], "Restore the window to normal size");
+    EXPECT_EQ(prompts["&Move"], "Change the window position");
+    EXPECT_EQ(prompts["&Size"], "Change the window size");
+    EXPECT_EQ(prompts["Mi&nimize"], "Reduce the window to an icon");
+    EXPECT_EQ(prompts["Ma&ximize"], "Enlarge the window to full size");
+    EXPECT_EQ(prompts["&Close"], "Close the active window and prompts to save the documents");
 }
 
 TEST_F(StatusBarTest, IndicatorsShowTheirTextWhileTheirLockIsOn)
