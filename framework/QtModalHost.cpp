@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -42,6 +43,15 @@ int FromQtButton(int button)
     }
 }
 
+// On Linux the pattern "*.*" would hide every file without a dot in its
+// name; an entry "Name (*.*)" means every file, so its list shows all.
+void ShowEveryFileForDotStar(QFileDialog &dialog, const QString &filter)
+{
+    QFileSystemModel *model = dialog.findChild<QFileSystemModel *>();
+    if (model && filter.endsWith(QStringLiteral("(*.*)")))
+        model->setNameFilters({QStringLiteral("*")});
+}
+
 } // namespace
 
 int QtModalHost::DoShowMessage(const MessageRequest &request)
@@ -57,7 +67,13 @@ int QtModalHost::DoShowMessage(const MessageRequest &request)
 std::optional<QString> QtModalHost::DoChooseFile(const FileDialogRequest &request)
 {
     QFileDialog dialog(AfxGetMainWnd(), request.title);
+    // Qt's own dialog, whose file list can be told what "*.*" means.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(request.filters);
+    // Queued: after the dialog has applied the entry's own patterns.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString &filter) { ShowEveryFileForDotStar(dialog, filter); }, Qt::QueuedConnection);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (request.mode == FileDialogMode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
