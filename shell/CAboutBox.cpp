@@ -1,0 +1,8 @@
+#include "CAboutBox.h"
+
+#include "AboutBoxTemplate.h"
+
+CAboutBox::CAboutBox(QWidget *parent)
+    : CDialog(kAboutBoxTemplate, {}, parent)
+{
+}

@@ -1,0 +1,4 @@
+#include "CChildFrame.h"
+
+CChildFrame::CChildFrame() = default;
+CChildFrame::~CChildFrame() = default;
