@@ -1,6 +1,6 @@
 #include "CDocument.h"
 
-#include "AfxPath.h"
+#include "CanonicalPath.h"
 #include "CMDIChildWnd.h"
 #include "CMultiDocTemplate.h"
 #include "CView.h"
@@ -36,7 +36,7 @@ void CDocument::SetTitle(const QString &title)
 
 void CDocument::SetPathName(const QString &path, AddToRecentFiles addToRecent)
 {
-    m_strPathName = AfxCanonicalPath(path);
+    m_strPathName = CanonicalPath(path);
     SetTitle(QFileInfo(m_strPathName).fileName());
     if (addToRecent == AddToRecentFiles::Yes && AfxGetApp())
         AfxGetApp()->AddToRecentFileList(m_strPathName);

@@ -1,6 +1,6 @@
 #include "CMultiDocTemplate.h"
 
-#include "AfxPath.h"
+#include "CanonicalPath.h"
 #include "AfxResources.h"
 #include "CDocument.h"
 #include "CMDIChildWnd.h"
@@ -91,9 +91,9 @@ CDocument *CMultiDocTemplate::OpenDocumentFile(const QString &path)
 
 CDocument *CMultiDocTemplate::FindDocument(const QString &path) const
 {
-    const QString wanted = AfxCanonicalPath(path);
+    const QString wanted = CanonicalPath(path);
     const auto found = std::ranges::find_if(m_docList, [&](const CDocument *document) {
-        return !document->GetPathName().isEmpty() && AfxCanonicalPath(document->GetPathName()) == wanted;
+        return !document->GetPathName().isEmpty() && CanonicalPath(document->GetPathName()) == wanted;
     });
     return found == m_docList.end() ? nullptr : *found;
 }
