@@ -9,7 +9,8 @@
 
 #include <algorithm>
 
-PrintOutcome ScriptPrinter::Print(QPrinter &printer, QByteArrayView script, const QString &title)
+PrintOutcome ScriptPrinter::Print(QPrinter &printer, QByteArrayView script, const QString &title,
+                                   const std::function<void()> &afterPage)
 {
     printer.setDocName(title.left(kMaxJobNameLength));
     printer.setFullPage(false);
@@ -42,6 +43,8 @@ PrintOutcome ScriptPrinter::Print(QPrinter &printer, QByteArrayView script, cons
             for (const PrintedRun &run : lines[static_cast<size_t>(i)])
                 painter.drawText(QPointF(run.x, baseline), run.text);
         }
+        if (afterPage)
+            afterPage();
     }
     painter.end();
     return PrintOutcome::Printed;

@@ -3,6 +3,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 
 enum class PrintOutcome { Printed, CouldNotStart };
@@ -19,5 +21,8 @@ public:
     // Job names are cut to this many characters.
     static constexpr qsizetype kMaxJobNameLength = 31;
 
-    static PrintOutcome Print(QPrinter &printer, QByteArrayView script, const QString &title);
+    // afterPage runs after each page is produced (the program lets its
+    // windows repaint there).
+    static PrintOutcome Print(QPrinter &printer, QByteArrayView script, const QString &title,
+                              const std::function<void()> &afterPage = {});
 };
