@@ -9,6 +9,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QSessionManager>
 
 namespace {
 
@@ -27,6 +28,15 @@ CWinApp::CWinApp()
     // Idle time is when the event loop is about to wait for more events.
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &m_idleHook, [this] { OnIdle(0); });
+    // Logging out or shutting down asks about each modified document, as
+    // Exit does; a stop cancels it. When the session may not ask, modified
+    // documents cancel it rather than lose their changes.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &m_idleHook, [this](QSessionManager &manager) {
+        const bool mayEnd = manager.allowsInteraction() ? SaveAllModified() : !HasModifiedDocuments();
+        manager.release();
+        if (!mayEnd)
+            manager.cancel();
+    });
 }
 
 CWinApp::~CWinApp()
@@ -114,6 +124,17 @@ bool CWinApp::SaveAllModified()
             return false;
     }
     return true;
+}
+
+bool CWinApp::HasModifiedDocuments() const
+{
+    for (const auto &docTemplate : m_templates) {
+        for (const CDocument *document : docTemplate->GetDocuments()) {
+            if (document->IsModified())
+                return true;
+        }
+    }
+    return false;
 }
 
 void CWinApp::CloseAllDocuments()

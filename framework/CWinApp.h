@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class CCommandLineInfo;
 class CDocument;
 class CMultiDocTemplate;
 
@@ -56,7 +57,12 @@ public:
     // The save question for every modified document, in the order they
     // were made; false as soon as one says stop.
     bool SaveAllModified();
+    bool HasModifiedDocuments() const;
     void CloseAllDocuments();
+
+    // The command line or shell request being carried out, if any: the
+    // print commands print to the printer a print-to request names.
+    const CCommandLineInfo *m_pCmdInfo = nullptr;
 
     // Handlers that application classes bind in their message maps.
     void OnFileNew();

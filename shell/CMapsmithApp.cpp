@@ -1,10 +1,10 @@
 #include "CMapsmithApp.h"
 
 #include "CChildFrame.h"
-#include "CDocument.h"
 #include "CMainFrame.h"
+#include "CMapsmithDoc.h"
+#include "CMapsmithView.h"
 #include "CMultiDocTemplate.h"
-#include "CPlaceholderView.h"
 #include "ResourceIds.h"
 
 const MessageMap *CMapsmithApp::GetMessageMap() const
@@ -18,7 +18,7 @@ const MessageMap *CMapsmithApp::GetMessageMap() const
 
 bool CMapsmithApp::InitInstance()
 {
-    AddDocTemplate(CMultiDocTemplate::Make<CDocument, CChildFrame, CPlaceholderView>(IDR_SCRIPTTYPE));
+    AddDocTemplate(CMultiDocTemplate::Make<CMapsmithDoc, CChildFrame, CMapsmithView>(IDR_SCRIPTTYPE));
 
     auto frame = std::make_unique<CMainFrame>();
     if (!frame->LoadFrame(IDR_MAINFRAME))
