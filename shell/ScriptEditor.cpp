@@ -1,6 +1,6 @@
 #include "ScriptEditor.h"
 
-#include "CodePage1252.h"
+#include "AnsiCodePage.h"
 #include "OneLevelUndo.h"
 
 #include <QApplication>
@@ -139,7 +139,7 @@ std::optional<QByteArray> TypedBytes(const QKeyEvent &event)
     const QString text = event.text();
     if (text.isEmpty() || !text.front().isPrint())
         return std::nullopt;
-    return CodePage1252::FromUnicode(text);
+    return UnicodeToAnsi(text);
 }
 
 } // namespace
@@ -311,7 +311,7 @@ void ScriptEditor::PasteFrom(const QMimeData *source)
         return;
     UserEdit edit(*this);
     m_shared->undo.Seal();
-    ReplaceSelection(CodePage1252::FromUnicode(source->text()));
+    ReplaceSelection(UnicodeToAnsi(source->text()));
     m_shared->undo.Seal();
 }
 
@@ -357,7 +357,7 @@ void ScriptEditor::OnModified(int position, int modificationType, int length)
 QMimeData *ScriptEditor::toMimeData(const QByteArray &text, bool) const
 {
     auto *data = new QMimeData;
-    data->setText(CodePage1252::ToUnicode(text));
+    data->setText(AnsiToUnicode(text));
     return data;
 }
 
@@ -396,7 +396,7 @@ void ScriptEditor::inputMethodEvent(QInputMethodEvent *event)
     // the text, which must hold only what the user typed.
     if (!event->commitString().isEmpty()) {
         UserEdit edit(*this);
-        ReplaceSelection(CodePage1252::FromUnicode(event->commitString()));
+        ReplaceSelection(UnicodeToAnsi(event->commitString()));
     }
     event->accept();
 }

@@ -1,6 +1,6 @@
 #include "ScriptPrinter.h"
 
-#include "CodePage1252.h"
+#include "AnsiCodePage.h"
 #include "ScriptPageLayout.h"
 
 #include <QFontDatabase>
@@ -19,7 +19,7 @@ PrintOutcome ScriptPrinter::Print(QPrinter &printer, QByteArrayView script, cons
     const QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const QRectF area = printer.pageRect(QPrinter::DevicePixel);
     const ScriptPageLayout layout(QFontMetricsF(font, &printer), area.width(), area.height());
-    const std::vector<PrintedLine> lines = layout.LayOut(CodePage1252::ToUnicode(script));
+    const std::vector<PrintedLine> lines = layout.LayOut(AnsiToUnicode(script));
 
     const int pageCount = layout.PageCount(static_cast<qsizetype>(lines.size()));
     const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
