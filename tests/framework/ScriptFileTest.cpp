@@ -1,6 +1,7 @@
 #include "ScriptFile.h"
 
 #include "RawFiles.h"
+#include "ScriptSamples.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -13,19 +14,6 @@
 using Cause = CFileException::Cause;
 
 namespace {
-
-QByteArray Pattern(qsizetype size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = i % 97 == 96 ? '\n' : static_cast<char>('a' + i % 26);
-    return bytes;
-}
-
-struct RoundTripCase {
-    const char *name;
-    QByteArray bytes;
-};
 
 class ScriptFileTest : public ::testing::Test {
 protected:
@@ -45,18 +33,7 @@ private:
 
 TEST_F(ScriptFileTest, LoadAndSaveKeepEveryByte)
 {
-    const RoundTripCase cases[] = {
-        {"empty", QByteArray()},
-        {"CR LF", QByteArray("player_setup\r\n  random_placement\r\n")},
-        {"LF only", QByteArray("<LAND_GENERATION>\nbase_terrain GRASS\n")},
-        {"lone CR", QByteArray("one\rtwo\r")},
-        {"mixed", QByteArray("a\r\nb\nc\rd\n\re")},
-        {"above 127", QByteArray("\x80\x93\x94\xE9\xFF\xA0\x81", 7)},
-        {"NUL bytes", QByteArray("a\0b\0\0c\r\n\0", 9)},
-        {"no final newline", QByteArray("create_land { }")},
-        {"largest allowed", Pattern(ScriptFile::kMaxBytes)},
-    };
-    for (const RoundTripCase &c : cases) {
+    for (const ScriptSample &c : RoundTripSamples(ScriptFile::kMaxBytes)) {
         SCOPED_TRACE(c.name);
         const QString source = PathOf("source.rms");
         WriteRaw(source, c.bytes);
@@ -81,7 +58,7 @@ TEST_F(ScriptFileTest, LoadAndSaveKeepEveryByte)
 TEST_F(ScriptFileTest, FileOneByteOverTheLimitIsTooLarge)
 {
     const QString path = PathOf("big.rms");
-    WriteRaw(path, Pattern(ScriptFile::kMaxBytes + 1));
+    WriteRaw(path, ScriptOfSize(ScriptFile::kMaxBytes + 1));
     const ScriptLoadResult loaded = ScriptFile::Load(path);
     EXPECT_EQ(loaded.outcome.status, ScriptFileStatus::TooLarge);
     EXPECT_EQ(loaded.outcome.Message(), "The file is too large to open.");
@@ -152,7 +129,7 @@ TEST_F(ScriptFileTest, DiskFullMidWriteLeavesTheExistingFileAsItWas)
     const QString path = PathOf("map.rms");
     const QByteArray original = "original content\r\n";
     WriteRaw(path, original);
-    const QByteArray replacement = Pattern(200000);
+    const QByteArray replacement = ScriptOfSize(200000);
 
     const int result = RunInChild([&] {
         std::signal(SIGXFSZ, SIG_IGN);
@@ -177,7 +154,7 @@ TEST_F(ScriptFileTest, DiskFullWritingANewFileDeletesIt)
         const rlimit limit{4096, 4096};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
             return 10;
-        const ScriptFileOutcome outcome = ScriptFile::Save(path, Pattern(100000));
+        const ScriptFileOutcome outcome = ScriptFile::Save(path, ScriptOfSize(100000));
         return !outcome.Succeeded() && outcome.error && outcome.error->m_cause == Cause::diskFull ? 0 : 11;
     });
     EXPECT_EQ(result, 0);

@@ -6,6 +6,7 @@
 #include "CMultiDocTemplate.h"
 #include "RawFiles.h"
 #include "ScriptEditor.h"
+#include "ScriptSamples.h"
 #include "ScriptedModalHost.h"
 
 #include <QApplication>
@@ -24,14 +25,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray Filler(qsizetype size)
-{
-    QByteArray bytes(size, 'q');
-    for (qsizetype i = 60; i < size; i += 61)
-        bytes[i - 1] = '\r', bytes[i] = '\n';
-    return bytes;
-}
 
 int PdfPageCount(const QString &path)
 {
@@ -68,20 +61,7 @@ protected:
 
 TEST_F(ScriptDocumentTest, OpenedThenSavedScriptsKeepEveryByte)
 {
-    const struct {
-        const char *name;
-        QByteArray bytes;
-    } cases[] = {
-        {"empty", QByteArray()},
-        {"CR LF", QByteArray("player_setup\r\n  random_placement\r\n")},
-        {"LF only", QByteArray("<PLAYER_SETUP>\nrandom_placement\n")},
-        {"lone CR", QByteArray("a\rb\r")},
-        {"mixed", QByteArray("a\r\nb\nc\rd")},
-        {"above 127", QByteArray("\x80\x93\xE9\xFF", 4)},
-        {"NUL bytes", QByteArray("one\0two\0\r\n", 10)},
-        {"no final newline", QByteArray("create_land { }")},
-        {"largest allowed", Filler(ScriptEditor::kMaxBytes)},
-    };
+    const std::vector<ScriptSample> cases = RoundTripSamples(ScriptEditor::kMaxBytes);
     int number = 0;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -107,7 +87,7 @@ TEST_F(ScriptDocumentTest, AFileOverTheLimitOrLockedForWritingLeavesNoWindow)
 {
     const qsizetype windows = WindowCount();
     host.AnswerMessage(IDOK);
-    EXPECT_EQ(Open("big.rms", Filler(ScriptEditor::kMaxBytes + 1)), nullptr);
+    EXPECT_EQ(Open("big.rms", ScriptOfSize(ScriptEditor::kMaxBytes + 1)), nullptr);
 
     WriteRaw(PathOf("locked.rms"), "text");
     {
@@ -144,7 +124,7 @@ TEST_F(ScriptDocumentTest, EveryChangeIncludingUndoMarksTheScriptModifiedAndOnly
     EXPECT_EQ(EditorOf(document)->Bytes(), "");
     EXPECT_TRUE(document->IsModified()) << "undoing back to the saved text leaves it modified";
 
-    CDocument *full = Open("full.rms", Filler(ScriptEditor::kMaxBytes));
+    CDocument *full = Open("full.rms", ScriptOfSize(ScriptEditor::kMaxBytes));
     Type(full, "y");
     EXPECT_FALSE(full->IsModified()) << "typing at the limit adds nothing";
 }
@@ -205,7 +185,7 @@ TEST_F(ScriptDocumentTest, DiskFullKeepsTheFileAndTheScriptModified)
 {
     const QByteArray original = "original\r\n";
     CDocument *document = Open("map.rms", original);
-    EditorOf(document)->SetText(Filler(100000));
+    EditorOf(document)->SetText(ScriptOfSize(100000));
     Type(document, "x");
 
     const int result = RunInChild([&] {

@@ -1,4 +1,5 @@
 #include "ScriptEditor.h"
+#include "ScriptSamples.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,14 +15,6 @@
 using Sci = QsciScintillaBase;
 
 namespace {
-
-QByteArray Filler(qsizetype size)
-{
-    QByteArray bytes(size, 'w');
-    for (qsizetype i = 40; i < size; i += 41)
-        bytes[i - 1] = '\r', bytes[i] = '\n';
-    return bytes;
-}
 
 class ScriptEditorTest : public ::testing::Test {
 protected:
@@ -53,20 +46,7 @@ protected:
 
 TEST_F(ScriptEditorTest, TextComesBackByteForByte)
 {
-    const struct {
-        const char *name;
-        QByteArray bytes;
-    } cases[] = {
-        {"empty", QByteArray()},
-        {"CR LF", QByteArray("a\r\nb\r\n")},
-        {"LF only", QByteArray("a\nb\n")},
-        {"lone CR", QByteArray("a\rb\r")},
-        {"mixed", QByteArray("a\r\nb\nc\rd\n\re")},
-        {"above 127", QByteArray("\x80\x81\x93\xE9\xFF\xA0", 6)},
-        {"NUL bytes", QByteArray("\0a\0\0b\r\n\0", 8)},
-        {"no final newline", QByteArray("create_player_lands { }")},
-        {"largest allowed", Filler(ScriptEditor::kMaxBytes)},
-    };
+    const std::vector<ScriptSample> cases = RoundTripSamples(ScriptEditor::kMaxBytes);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         editor.SetText(c.bytes);
@@ -102,7 +82,7 @@ TEST_F(ScriptEditorTest, TypingInsertsCodePageBytesAndEnterInsertsCrLf)
 
 TEST_F(ScriptEditorTest, TypingAtTheLimitAddsNothing)
 {
-    const QByteArray full = Filler(ScriptEditor::kMaxBytes);
+    const QByteArray full = ScriptOfSize(ScriptEditor::kMaxBytes);
     editor.SetText(full);
     editor.SetSelection(500, 500);
     Type("x");
@@ -132,7 +112,7 @@ TEST_F(ScriptEditorTest, TypingAtTheLimitAddsNothing)
 TEST_F(ScriptEditorTest, PasteThatWouldPassTheLimitAddsNothing)
 {
     SetClipboard("abc");
-    const QByteArray text = Filler(ScriptEditor::kMaxBytes - 2);
+    const QByteArray text = ScriptOfSize(ScriptEditor::kMaxBytes - 2);
     editor.SetText(text);
     editor.SetSelection(5, 5);
     editor.Paste();
