@@ -38,20 +38,20 @@ char ByteOf(char32_t character)
 
 } // namespace
 
-QString AnsiToUnicode(std::string_view bytes)
+QString AnsiToUnicode(QByteArrayView bytes)
 {
     QString text;
-    text.reserve(static_cast<qsizetype>(bytes.size()));
+    text.reserve(bytes.size());
     for (const char byte : bytes)
         text.append(QChar(CharacterOf(static_cast<unsigned char>(byte))));
     return text;
 }
 
-std::string UnicodeToAnsi(QStringView text)
+QByteArray UnicodeToAnsi(QStringView text)
 {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
+    QByteArray bytes;
+    bytes.reserve(text.size());
     for (const char32_t character : text.toUcs4())
-        bytes.push_back(ByteOf(character));
+        bytes.append(ByteOf(character));
     return bytes;
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
-
-#include <string>
-#include <string_view>
 
 // The program keeps text as 8-bit bytes and shows them through one fixed
 // code page in the Windows-1252 style: bytes 0x00-0x7F and 0xA0-0xFF are the
@@ -12,8 +11,8 @@
 // euro sign, curly quotes, dashes, ...), and the five bytes that page leaves
 // unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) the control characters of the same
 // number. Every byte thus has a character and comes back unchanged.
-QString AnsiToUnicode(std::string_view bytes);
+QString AnsiToUnicode(QByteArrayView bytes);
 
 // The reverse: a character outside the page becomes '?', one for each
 // character, as the page has no byte for it.
-std::string UnicodeToAnsi(QStringView text);
+QByteArray UnicodeToAnsi(QStringView text);

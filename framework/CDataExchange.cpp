@@ -109,5 +109,5 @@ void DDX_Text(CDataExchange &dx, int id, std::string &value)
     if (dx.Showing())
         edit->setText(AnsiToUnicode(value));
     else
-        value = UnicodeToAnsi(edit->text());
+        value = UnicodeToAnsi(edit->text()).toStdString();
 }

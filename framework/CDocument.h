@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class CArchive;
 class CMDIChildWnd;
 class CMultiDocTemplate;
 class CView;
@@ -41,14 +42,33 @@ public:
     // Operations the framework calls; each returns whether it succeeded.
     // A new, empty document: no path, not modified.
     virtual bool OnNewDocument();
-    // Reads the document from the file; this base cannot read any file.
+    // Reads the file's raw bytes (shared with readers, not writers) and
+    // gives them to Serialize; a failure is shown to the user. Not modified
+    // afterwards.
     virtual bool OnOpenDocument(const QString &path);
-    // Writes the document to the file; this base cannot write any file.
+    // Writes what Serialize stores to the file under the wait cursor (an
+    // existing file is replaced only once the new content is complete); a
+    // failure is shown and leaves document and file as they were. Not
+    // modified afterwards.
     virtual bool OnSaveDocument(const QString &path);
+    // Loads the content from the archive, or stores it there; this base has
+    // no content, so it loads nothing and cannot be saved.
+    virtual void Serialize(CArchive &archive);
     // Empties the document's content.
     virtual void DeleteContents();
-    // May the document's changes be dropped? True when there are none; this
-    // base, which cannot save, keeps a modified document open.
+    // Save: to the document's file, or through Save As when it has none, the
+    // file is read-only or gone. True when the document was saved.
+    bool DoFileSave();
+    // Writes to the path and makes it the document's path; with no path,
+    // asks for one in the Save As dialog first. False when cancelled or
+    // failed.
+    bool DoSave(const QString &path);
+    // The name Save As proposes: the path, or the title cut before its first
+    // space, #, %, ;, / or \ with the template's extension added.
+    QString ProposedSaveName() const;
+    // May the document's changes be dropped? Asks "Save changes to ...?"
+    // when modified: Yes saves (and stops if the save does not complete),
+    // No drops the changes, Cancel stops.
     virtual bool SaveModified();
     // May the frame close? Yes if another window still shows the document,
     // otherwise as SaveModified says.
@@ -61,6 +81,8 @@ public:
 protected:
     const MessageMap *GetMessageMap() const override;
     void OnFileClose();
+    void OnFileSave();
+    void OnFileSaveAs();
 
 private:
     friend class CMultiDocTemplate;

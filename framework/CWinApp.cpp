@@ -207,6 +207,17 @@ bool CWinApp::SaveAllModified()
     return true;
 }
 
+bool CWinApp::HasModifiedDocuments() const
+{
+    for (const auto &docTemplate : m_templates) {
+        for (const CDocument *document : docTemplate->GetDocuments()) {
+            if (document->IsModified())
+                return true;
+        }
+    }
+    return false;
+}
+
 void CWinApp::CloseAllDocuments()
 {
     for (const auto &docTemplate : m_templates)
@@ -215,16 +226,8 @@ void CWinApp::CloseAllDocuments()
 
 bool CWinApp::OnQueryEndSession(bool allowsInteraction)
 {
-    if (allowsInteraction)
-        return SaveAllModified();
     // Without leave to ask, changes are kept by refusing.
-    for (const auto &docTemplate : m_templates) {
-        for (const CDocument *document : docTemplate->GetDocuments()) {
-            if (document->IsModified())
-                return false;
-        }
-    }
-    return true;
+    return allowsInteraction ? SaveAllModified() : !HasModifiedDocuments();
 }
 
 bool CWinApp::IsSessionEnding() const

@@ -93,6 +93,7 @@ public:
     // The save question for every modified document, in the order they
     // were made; false as soon as one says stop.
     bool SaveAllModified();
+    bool HasModifiedDocuments() const;
     void CloseAllDocuments();
     // The desktop session is ending: ask about every modified document if
     // the session allows it, else refuse while any is modified. True lets

@@ -79,8 +79,13 @@ std::string SkeletonFileWriter::FileNameFor(const GenerationSettings& settings)
 
 SkeletonWriteResult SkeletonFileWriter::WriteFile(const GenerationSettings& settings)
 {
+    return WriteFile(settings, FileNameFor(settings));
+}
+
+SkeletonWriteResult SkeletonFileWriter::WriteFile(const GenerationSettings& settings, const std::string& fileName)
+{
     SkeletonWriteResult result;
-    result.fullPath = AbsolutePath(FileNameFor(settings));
+    result.fullPath = AbsolutePath(fileName);
     const char* path = result.fullPath.c_str();
 
     // Exclusive creation is the existence check: any entry of that name, a

@@ -37,6 +37,11 @@ public:
     // this as a failed write instead of ending the process.
     static SkeletonWriteResult WriteFile(const GenerationSettings& settings);
 
+    // The same, to a file name the caller has already formed from the record
+    // (the editor spells the typed name in the file system's encoding, while
+    // the script's first line keeps the record's 8-bit text).
+    static SkeletonWriteResult WriteFile(const GenerationSettings& settings, const std::string& fileName);
+
     // Delivers the script with CR LF line ends to sink, one chunk per call.
     // A sink that throws stops the writing and the exception passes on.
     static void WriteTo(const GenerationSettings& settings, const ChunkReceiver& sink);

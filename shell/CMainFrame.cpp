@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 
+#include "GenerateCommand.h"
 #include "ResourceIds.h"
 
 #include <array>
@@ -40,6 +41,5 @@ int CMainFrame::OnCreate()
 
 void CMainFrame::OnGenerate()
 {
-    // The Generate command (dialog, file, opening it) is built on this
-    // binding; until then choosing it changes nothing.
+    RunGenerateCommand();
 }

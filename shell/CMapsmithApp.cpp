@@ -5,10 +5,10 @@
 #include "CAboutBox.h"
 #include "CChildFrame.h"
 #include "CCommandLineInfo.h"
-#include "CDocument.h"
 #include "CMainFrame.h"
+#include "CMapsmithDoc.h"
+#include "CMapsmithView.h"
 #include "CMultiDocTemplate.h"
-#include "CPlaceholderView.h"
 #include "DesktopIntegration.h"
 #include "ResourceIds.h"
 #include "ShellRequestHandler.h"
@@ -48,7 +48,7 @@ bool CMapsmithApp::InitInstance()
     SetRegistryKey(QString::fromLatin1(kSettingsOrganization));
     LoadStdProfileSettings(5);
 
-    AddDocTemplate(CMultiDocTemplate::Make<CDocument, CChildFrame, CPlaceholderView>(IDR_SCRIPTTYPE));
+    AddDocTemplate(CMultiDocTemplate::Make<CMapsmithDoc, CChildFrame, CMapsmithView>(IDR_SCRIPTTYPE));
 
     auto frame = std::make_unique<CMainFrame>();
     if (!frame->LoadFrame(IDR_MAINFRAME))

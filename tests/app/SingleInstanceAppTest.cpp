@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLocalSocket>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -123,7 +125,27 @@ TEST_F(AppTest, AMalformedRequestChangesNothing)
     EXPECT_TRUE(RunUntil([&] { return Documents().size() == 2; }));
 }
 
-TEST_F(AppTest, APrintRequestClosesWhatItOpenedAndEndsARunStartedOnlyForRequests)
+// Print requests print through the print dialog here (the machine has no
+// default printer), which the script answers with a PDF file.
+class PrintRequest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            GTEST_SKIP() << "this machine has a default printer: a test must not print on it";
+    }
+    void AnswerPrintToPdf(const QString &pdf)
+    {
+        host.AnswerPrint([pdf](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+    }
+};
+
+TEST_F(PrintRequest, APrintRequestPrintsAndClosesOnlyWhatItOpened)
 {
     const QString open = MakeFile("open.rms");
     const QString other = MakeFile("other.rms");
@@ -135,23 +157,64 @@ TEST_F(AppTest, APrintRequestClosesWhatItOpenedAndEndsARunStartedOnlyForRequests
     // leaves the window up and closes only the script it opened itself.
     EXPECT_EQ(RunSecondStart({open}), 0);
     ASSERT_TRUE(RunUntil([&] { return Documents().size() == 1; }));
+    AnswerPrintToPdf(Folder() + "/other.pdf");
+    AnswerPrintToPdf(Folder() + "/open.pdf");
     EXPECT_EQ(RunSecondStart({"-p", other}), 0);
+    ASSERT_TRUE(RunUntil([&] { return QFileInfo(Folder() + "/other.pdf").size() > 0; }));
     EXPECT_EQ(RunSecondStart({"-p", open}), 0);
-    ASSERT_TRUE(RunUntil([&] { return RecentFiles().size() == 2; }));
+    ASSERT_TRUE(RunUntil([&] { return QFileInfo(Folder() + "/open.pdf").size() > 0; }));
     QCoreApplication::processEvents();
+    EXPECT_EQ(host.printDialogs, 2);
     EXPECT_EQ(PathNames(), QStringList{open}) << "the script open before stays open";
     EXPECT_EQ(RecentFiles(), (QStringList{other, open}));
     EXPECT_TRUE(Frame().isVisible());
 }
 
-TEST_F(AppTest, AfterAPrintARunStartedOnlyForRequestsCloses)
+TEST_F(PrintRequest, AfterAPrintARunStartedOnlyForRequestsCloses)
+{
+    const QString file = MakeFile("printed.rms");
+    ASSERT_TRUE(Start({"/Automation"}));
+    ASSERT_EQ(Titles(), QStringList{"RMS1"});
+    AnswerPrintToPdf(Folder() + "/printed.pdf");
+    EXPECT_EQ(RunSecondStart({"/p", file}), 0);
+    ASSERT_TRUE(RunUntil([&] { return !Frame().isVisible(); }));
+    EXPECT_GT(QFileInfo(Folder() + "/printed.pdf").size(), 0);
+    EXPECT_TRUE(Documents().empty());
+    EXPECT_EQ(RecentFiles(), QStringList{file});
+}
+
+TEST_F(PrintRequest, APrintToRequestNamesItsPrinter)
 {
     const QString file = MakeFile("printed.rms");
     ASSERT_TRUE(Start({"/dde"}));
-    EXPECT_EQ(RunSecondStart({"/pt", file, "Laser", "cups", "usb0"}), 0);
+    // No such printer here: the print says so, and the run still ends.
+    host.AnswerMessage(IDOK);
+    EXPECT_EQ(RunSecondStart({"/pt", file, "No Such Printer 42", "cups", "usb0"}), 0);
     ASSERT_TRUE(RunUntil([&] { return !Frame().isVisible(); }));
-    EXPECT_TRUE(Documents().empty());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Could not start print job.");
+    EXPECT_EQ(host.printDialogs, 0);
+}
+
+TEST_F(PrintRequest, PrintingFromTheCommandLineEndsWithoutShowingTheMainWindow)
+{
+    const QString file = MakeFile("printed.rms", "player_setup\r\n  random_placement\r\n");
+    AnswerPrintToPdf(Folder() + "/printed.pdf");
+    app.SetCommandLine({"-p", file});
+    EXPECT_EQ(app.Run(), CWinApp::kExitSuccess);
+    EXPECT_GT(QFileInfo(Folder() + "/printed.pdf").size(), 0);
+    EXPECT_FALSE(Frame().isVisible());
     EXPECT_EQ(RecentFiles(), QStringList{file});
+}
+
+TEST_F(PrintRequest, PrintingAMissingFileFromTheCommandLineFails)
+{
+    host.AnswerMessage(IDOK);
+    app.SetCommandLine({"-p", Folder() + "/missing.rms"});
+    EXPECT_EQ(app.Run(), CWinApp::kExitStartupFailed);
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.printDialogs, 0);
+    EXPECT_FALSE(Frame().isVisible());
 }
 
 } // namespace

@@ -100,6 +100,7 @@ TEST_F(AppTest, AMissingFileShowsItsMessageAndEndsWithoutAWindow)
     EXPECT_EQ(app.Run(), CWinApp::kExitStartupFailed);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Mapsmith");
+    EXPECT_EQ(host.messages[0].text, Folder() + "/missing.rms was not found.");
     ASSERT_NE(app.GetMainFrame(), nullptr);
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_TRUE(Documents().empty());

@@ -4,9 +4,9 @@
 
 TEST(AnsiCodePage, EveryByteComesBackUnchanged)
 {
-    std::string all;
+    QByteArray all;
     for (int byte = 0; byte < 256; ++byte)
-        all.push_back(static_cast<char>(byte));
+        all.append(static_cast<char>(byte));
     const QString text = AnsiToUnicode(all);
     EXPECT_EQ(text.size(), 256);
     EXPECT_EQ(UnicodeToAnsi(text), all);
@@ -25,7 +25,7 @@ TEST(AnsiCodePage, BytesShowAsTheCharactersOfTheWesternPage)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.byte));
-        const std::string byte(1, static_cast<char>(c.byte));
+        const QByteArray byte(1, static_cast<char>(c.byte));
         EXPECT_EQ(AnsiToUnicode(byte), QString(QChar(c.character)));
         EXPECT_EQ(UnicodeToAnsi(QString(QChar(c.character))), byte);
     }

@@ -140,7 +140,7 @@ TEST_F(DocTemplateTest, AFailedLoadLeavesNothingOpen)
     host.AnswerMessage(IDOK);
     EXPECT_EQ(app.OpenDocumentFile(QDir::temp().filePath("no-such-dir/none.rms")), nullptr);
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Failed to open document.");
+    EXPECT_EQ(host.messages[0].text, QDir::temp().filePath("no-such-dir/none.rms") + " was not found.");
     EXPECT_TRUE(docTemplate.GetDocuments().empty());
     EXPECT_TRUE(Titles().isEmpty());
     EXPECT_EQ(frame().windowTitle(), "Mapsmith");
@@ -168,11 +168,19 @@ TEST_F(DocTemplateTest, AModifiedDocumentKeepsItsLastWindowAndStopsTheExit)
     frame().OnCommand(ID_WINDOW_NEW);
     CDocument *document = docTemplate.GetDocuments().front();
     document->SetModifiedFlag();
+    ScriptedModalHost host;
+    for (int i = 0; i < 3; ++i)
+        host.AnswerMessage(IDCANCEL);
 
     EXPECT_TRUE(Active()->close()) << "another window still shows the document";
     EXPECT_FALSE(Active()->close());
     EXPECT_TRUE(frame().OnCommand(ID_FILE_CLOSE));
     EXPECT_FALSE(frame().close());
+    ASSERT_EQ(host.messages.size(), 3u) << "the last window, Close and Exit each ask";
+    for (const MessageRequest &prompt : host.messages) {
+        EXPECT_EQ(prompt.text, "Save changes to RMS1?");
+        EXPECT_EQ(prompt.buttons, MessageButtons::YesNoCancel);
+    }
     EXPECT_EQ(Titles(), QStringList{"RMS1"});
     EXPECT_TRUE(frame().isVisible());
 

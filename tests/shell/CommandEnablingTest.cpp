@@ -128,9 +128,13 @@ TEST_F(CommandEnablingTest, NextAndPreviousPaneKeysDoNothing)
 
 TEST_F(CommandEnablingTest, GenerateIsBoundToTheMainFrameWithOrWithoutAScriptWindow)
 {
+    ScriptedModalHost host;
+    host.AnswerDialog([](QDialog &) { return IDCANCEL; });
+    host.AnswerDialog([](QDialog &) { return IDCANCEL; });
     EXPECT_TRUE(frame->OnCommand(ID_GENERATE));
     CloseAllScriptWindows();
     EXPECT_TRUE(frame->OnCommand(ID_GENERATE));
+    EXPECT_EQ(host.dialogs, (std::vector<QString>{"Generate Random Map Script", "Generate Random Map Script"}));
 }
 
 TEST_F(CommandEnablingTest, ExitClosesTheMainWindow)
