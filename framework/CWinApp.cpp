@@ -226,8 +226,11 @@ void CWinApp::CloseAllDocuments()
 
 bool CWinApp::OnQueryEndSession(bool allowsInteraction)
 {
+    m_pSessionEndGuard->SetEnding(false);
     // Without leave to ask, changes are kept by refusing.
-    return allowsInteraction ? SaveAllModified() : !HasModifiedDocuments();
+    const bool mayEnd = allowsInteraction ? SaveAllModified() : !HasModifiedDocuments();
+    m_pSessionEndGuard->SetEnding(mayEnd);
+    return mayEnd;
 }
 
 bool CWinApp::IsSessionEnding() const

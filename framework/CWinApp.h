@@ -95,9 +95,10 @@ public:
     bool SaveAllModified();
     bool HasModifiedDocuments() const;
     void CloseAllDocuments();
-    // The desktop session is ending: ask about every modified document if
-    // the session allows it, else refuse while any is modified. True lets
-    // the session end; the main window then closes without asking again.
+    // The desktop session asks to end (logout, shutdown): ask about every
+    // modified document if the session allows it, else refuse while any is
+    // modified. True lets the session end; the main window then closes
+    // without asking again, until the user touches the program once more.
     bool OnQueryEndSession(bool allowsInteraction);
     bool IsSessionEnding() const;
 

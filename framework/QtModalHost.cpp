@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -52,6 +53,33 @@ void ShowEveryFileForDotStar(QFileDialog &dialog, const QString &filter)
         model->setNameFilters({QStringLiteral("*")});
 }
 
+// The Open dialog: a typed name without an extension gets the default one
+// unless a file of that very name exists, which opens as it is (Qt's own
+// default suffix would turn "notes" into "notes.rms").
+class OpenFileDialog : public QFileDialog {
+public:
+    OpenFileDialog(QWidget *parent, const QString &title, QString defaultSuffix)
+        : QFileDialog(parent, title)
+        , m_strDefaultSuffix(std::move(defaultSuffix))
+    {
+    }
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (chosen.size() == 1 && !m_strDefaultSuffix.isEmpty()) {
+            const QFileInfo typed(chosen.constFirst());
+            const QString withSuffix = typed.filePath() + '.' + m_strDefaultSuffix;
+            if (!typed.exists() && !typed.fileName().contains('.') && QFileInfo::exists(withSuffix))
+                selectFile(withSuffix);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_strDefaultSuffix;
+};
+
 } // namespace
 
 int QtModalHost::DoShowMessage(const MessageRequest &request)
@@ -66,7 +94,8 @@ int QtModalHost::DoShowMessage(const MessageRequest &request)
 
 std::optional<QString> QtModalHost::DoChooseFile(const FileDialogRequest &request)
 {
-    QFileDialog dialog(AfxGetMainWnd(), request.title);
+    const bool save = request.mode == FileDialogMode::Save;
+    OpenFileDialog dialog(AfxGetMainWnd(), request.title, save ? QString() : request.defaultSuffix);
     // Qt's own dialog, whose file list can be told what "*.*" means.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(request.filters);
@@ -74,8 +103,8 @@ std::optional<QString> QtModalHost::DoChooseFile(const FileDialogRequest &reques
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog,
         [&dialog](const QString &filter) { ShowEveryFileForDotStar(dialog, filter); }, Qt::QueuedConnection);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (request.mode == FileDialogMode::Save) {
+    if (save) {
+        dialog.setDefaultSuffix(request.defaultSuffix);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
     } else {

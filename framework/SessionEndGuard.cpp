@@ -13,20 +13,13 @@ SessionEndGuard::SessionEndGuard(Query query)
         connect(
             app, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager &manager) {
-                if (!CommitData(manager.allowsInteraction()))
-                    manager.cancel();
+                const bool mayEnd = m_query(manager.allowsInteraction());
                 manager.release();
+                if (!mayEnd)
+                    manager.cancel();
             },
             Qt::DirectConnection);
     }
-}
-
-bool SessionEndGuard::CommitData(bool allowsInteraction)
-{
-    SetEnding(false);
-    const bool mayEnd = m_query(allowsInteraction);
-    SetEnding(mayEnd);
-    return mayEnd;
 }
 
 void SessionEndGuard::SetEnding(bool ending)

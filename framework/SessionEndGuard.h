@@ -4,27 +4,24 @@
 
 #include <functional>
 
-// Answers the desktop session manager when the user logs out or shuts down.
-// The query decides whether the session may end (it asks about unsaved
-// work); a refusal cancels the logout. Once the session may end, the
-// windows close without asking again, until the user touches the program
-// once more (the logout was then cancelled elsewhere).
+// Answers the desktop session manager when the user logs out or shuts down:
+// the query decides whether the session may end (it asks about unsaved
+// work), and a refusal cancels the logout. While the session is ending the
+// windows close without asking again; the user touching the program once
+// more (the logout was then cancelled elsewhere) ends that state.
 class SessionEndGuard : public QObject {
 public:
     using Query = std::function<bool(bool allowsInteraction)>;
 
     explicit SessionEndGuard(Query query);
 
-    // The session manager asks to commit: true lets the session end.
-    bool CommitData(bool allowsInteraction);
+    void SetEnding(bool ending);
     bool IsEnding() const { return m_bEnding; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void SetEnding(bool ending);
-
     Query m_query;
     bool m_bEnding = false;
 };

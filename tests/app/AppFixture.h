@@ -6,6 +6,7 @@
 #include "CMapsmithApp.h"
 #include "CMultiDocTemplate.h"
 #include "CRecentFileList.h"
+#include "CView.h"
 #include "QtPrinting.h"
 #include "ScriptedModalHost.h"
 #include "SettingsStore.h"

@@ -5,11 +5,18 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace {
 
 TEST_F(AppTest, WithoutArgumentsTheMainWindowOpensMaximizedWithRMS1)
 {
+    std::signal(SIGXFSZ, SIG_DFL);
     ASSERT_TRUE(Start());
+    // A file-size limit must reach the Generate command's writer as a
+    // failed write, not end the program.
+    EXPECT_EQ(std::signal(SIGXFSZ, SIG_IGN), SIG_IGN);
+
     EXPECT_EQ(Titles(), QStringList{"RMS1"});
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_TRUE(Frame().isMaximized());
