@@ -4,9 +4,11 @@
 #include "ResourceIds.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -66,12 +68,18 @@ public:
 
     void accept() override
     {
-        const QStringList chosen = selectedFiles();
-        if (chosen.size() == 1 && !m_strDefaultSuffix.isEmpty()) {
-            const QFileInfo typed(chosen.constFirst());
-            const QString withSuffix = typed.filePath() + '.' + m_strDefaultSuffix;
-            if (!typed.exists() && !typed.fileName().contains('.') && QFileInfo::exists(withSuffix))
+        // The typed text is the name meant (the list's selection may lag
+        // behind it), and it is what the dialog goes on to open.
+        auto *nameEdit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        const QString typed = nameEdit ? nameEdit->text() : QString();
+        if (!m_strDefaultSuffix.isEmpty() && !typed.isEmpty() && !typed.contains('.') && !typed.contains('"')) {
+            const QFileInfo name(QDir(directory()).filePath(typed));
+            const QString withSuffix = name.filePath() + '.' + m_strDefaultSuffix;
+            if (!name.exists() && QFileInfo::exists(withSuffix)) {
+                // Selecting leaves the text alone while it has the focus.
                 selectFile(withSuffix);
+                nameEdit->setText(typed + '.' + m_strDefaultSuffix);
+            }
         }
         QFileDialog::accept();
     }

@@ -68,7 +68,8 @@ protected:
     {
         auto *edit = dialog.findChild<QLineEdit *>("fileNameEdit");
         ASSERT_NE(edit, nullptr);
-        edit->setText(name);
+        edit->clear();
+        QTest::keyClicks(edit, name);
         QTest::keyClick(edit, Qt::Key_Return);
     }
     QString Folder() const { return QFileInfo(m_dir.path()).canonicalFilePath(); }
