@@ -5,6 +5,7 @@
 #include "CCmdUI.h"
 #include "CCommandLineInfo.h"
 #include "CDocument.h"
+#include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
 #include "CMultiDocTemplate.h"
 #include "CRecentFileList.h"
@@ -189,7 +190,12 @@ CDocument *CWinApp::OpenDocumentFile(const QString &path)
         return nullptr;
     }
     const QString name = StripShellQuotes(path);
-    return m_templates.front()->OpenDocumentFile(name.isEmpty() ? name : CanonicalPath(name));
+    // A failed open leaves the script window that was active as it was.
+    const QPointer<CMDIChildWnd> active = m_pMainWnd ? m_pMainWnd->MDIGetActive() : nullptr;
+    CDocument *document = m_templates.front()->OpenDocumentFile(name.isEmpty() ? name : CanonicalPath(name));
+    if (!document && active)
+        active->MDIActivate();
+    return document;
 }
 
 void CWinApp::AddToRecentFileList(const QString &path)

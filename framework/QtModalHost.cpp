@@ -46,6 +46,15 @@ int FromQtButton(int button)
     }
 }
 
+// The window a box or dialog stands over: the main window once it is on the
+// screen; before that (a failed start, printing from the command line) the
+// screen's centre.
+QWidget *DialogParent()
+{
+    QWidget *mainWindow = AfxGetMainWnd();
+    return mainWindow && mainWindow->isVisible() ? mainWindow : nullptr;
+}
+
 // On Linux the pattern "*.*" would hide every file without a dot in its
 // name; an entry "Name (*.*)" means every file, so its list shows all.
 void ShowEveryFileForDotStar(QFileDialog &dialog, const QString &filter)
@@ -95,7 +104,7 @@ int QtModalHost::DoShowMessage(const MessageRequest &request)
     const auto buttons = request.buttons == MessageButtons::YesNoCancel
                              ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
                              : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(ToQtIcon(request.icon), request.caption, request.text, buttons, AfxGetMainWnd());
+    QMessageBox box(ToQtIcon(request.icon), request.caption, request.text, buttons, DialogParent());
     box.setEscapeButton(request.buttons == MessageButtons::YesNoCancel ? QMessageBox::Cancel : QMessageBox::Ok);
     return FromQtButton(box.exec());
 }
@@ -103,7 +112,7 @@ int QtModalHost::DoShowMessage(const MessageRequest &request)
 std::optional<QString> QtModalHost::DoChooseFile(const FileDialogRequest &request)
 {
     const bool save = request.mode == FileDialogMode::Save;
-    OpenFileDialog dialog(AfxGetMainWnd(), request.title, save ? QString() : request.defaultSuffix);
+    OpenFileDialog dialog(DialogParent(), request.title, save ? QString() : request.defaultSuffix);
     // Qt's own dialog, whose file list can be told what "*.*" means.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(request.filters);
@@ -128,7 +137,7 @@ std::optional<QString> QtModalHost::DoChooseFile(const FileDialogRequest &reques
 
 bool QtModalHost::DoRunPrintDialog(QPrinter &printer)
 {
-    QPrintDialog dialog(&printer, AfxGetMainWnd());
+    QPrintDialog dialog(&printer, DialogParent());
     // Pages are counted from 1 with no known last page; no selection printing.
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

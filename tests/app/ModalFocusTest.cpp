@@ -54,4 +54,22 @@ TEST_F(ModalFocus, AfterAMessageBoxTheSameScriptIsActiveWithTheFocus)
     EXPECT_EQ(QApplication::focusWidget(), typing);
 }
 
+TEST_F(ModalFocus, ABoxStandsOverTheMainWindowOnlyOnceItIsShown)
+{
+    QWidget *parents[2] = {};
+    for (QWidget *&parent : parents) {
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            parent = box->parentWidget();
+            box->accept();
+        });
+        AfxMessageBox("not found");
+        // The second box comes as at a start that failed: no window yet.
+        frame->hide();
+    }
+    EXPECT_EQ(parents[0], frame);
+    EXPECT_EQ(parents[1], nullptr) << "centred on the screen, not over a window never shown";
+}
+
 } // namespace

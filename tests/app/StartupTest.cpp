@@ -114,6 +114,17 @@ TEST_F(AppTest, AMissingFileShowsItsMessageAndEndsWithoutAWindow)
     EXPECT_TRUE(RecentFiles().isEmpty());
 }
 
+TEST_F(AppTest, AFailedOpenLeavesTheActiveScriptActive)
+{
+    ASSERT_TRUE(Start());
+    CDocument *opened = app.OpenDocumentFile(MakeFile("a.rms"));
+    ASSERT_EQ(ActiveDocument(), opened);
+    host.AnswerMessage(IDOK);
+    EXPECT_EQ(app.OpenDocumentFile(Folder() + "/missing.rms"), nullptr);
+    EXPECT_EQ(Titles(), (QStringList{"RMS1", "a.rms"}));
+    EXPECT_EQ(ActiveDocument(), opened);
+}
+
 TEST_F(AppTest, TheDocumentTemplateStringGivesNamesFiltersAndTheFileType)
 {
     ASSERT_TRUE(Start());
