@@ -6,6 +6,23 @@
 #include <QUrl>
 #include <QWidget>
 
+namespace {
+
+// The local files a drop carries, in order; empty when it carries none.
+QStringList LocalFiles(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+} // namespace
+
 FileDropTarget::FileDropTarget(QWidget *window, Receiver receive)
     : QObject(window)
     , m_window(window)
@@ -22,18 +39,6 @@ FileDropTarget::~FileDropTarget()
         app->removeEventFilter(this);
     if (m_window)
         m_window->setAcceptDrops(false);
-}
-
-QStringList FileDropTarget::LocalFiles(const QMimeData *data)
-{
-    QStringList paths;
-    if (!data || !data->hasUrls())
-        return paths;
-    for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    }
-    return paths;
 }
 
 bool FileDropTarget::eventFilter(QObject *watched, QEvent *event)

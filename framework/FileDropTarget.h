@@ -6,7 +6,6 @@
 
 #include <functional>
 
-class QMimeData;
 class QWidget;
 
 // Takes files dropped anywhere on one window, also over child widgets that
@@ -19,9 +18,6 @@ public:
 
     FileDropTarget(QWidget *window, Receiver receive);
     ~FileDropTarget() override;
-
-    // The local files a drop carries, in order; empty when it carries none.
-    static QStringList LocalFiles(const QMimeData *data);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

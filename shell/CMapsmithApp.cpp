@@ -71,6 +71,19 @@ bool CMapsmithApp::InitInstance()
 
 void CMapsmithApp::EnableShellOpen(const CCommandLineInfo &info)
 {
+    // A run that ends once its command is done takes no requests: they
+    // would be lost with it. A later start then runs on its own.
+    using ShellCommand = CCommandLineInfo::ShellCommand;
+    switch (info.m_nShellCommand) {
+    case ShellCommand::FilePrint:
+    case ShellCommand::FilePrintTo:
+    case ShellCommand::AppUnregister:
+        return;
+    case ShellCommand::FileNew:
+    case ShellCommand::FileOpen:
+    case ShellCommand::FileDDE:
+        break;
+    }
     m_pShellRequests = std::make_unique<ShellRequestHandler>(*this, ShellRequestHandler::RunOf(info));
     m_pShellRequests->Listen();
 }

@@ -30,7 +30,6 @@ public:
 
     // Starts listening unless another instance already does.
     void Listen();
-    bool IsListening() const { return m_server.IsListening(); }
 
     void OnShellRequest(const ShellRequest &request);
 

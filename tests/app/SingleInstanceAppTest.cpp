@@ -199,9 +199,22 @@ TEST_F(PrintRequest, APrintToRequestNamesItsPrinter)
 TEST_F(PrintRequest, PrintingFromTheCommandLineEndsWithoutShowingTheMainWindow)
 {
     const QString file = MakeFile("printed.rms", "player_setup\r\n  random_placement\r\n");
-    AnswerPrintToPdf(Folder() + "/printed.pdf");
+    const QString pdf = Folder() + "/printed.pdf";
+    // A start meanwhile finds no instance to take its file: this run ends
+    // after printing and would lose it.
+    int laterStart = -1;
+    host.AnswerPrint([&](QPrinter &printer) {
+        QProcess sender;
+        sender.start(SHELL_REQUEST_SENDER, {ShellRequestServer::DefaultSocketPath(), file});
+        RunUntil([&] { return sender.state() == QProcess::NotRunning; });
+        laterStart = sender.exitCode();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
     app.SetCommandLine({"-p", file});
     EXPECT_EQ(app.Run(), CWinApp::kExitSuccess);
+    EXPECT_EQ(laterStart, 1);
     EXPECT_GT(QFileInfo(Folder() + "/printed.pdf").size(), 0);
     EXPECT_FALSE(Frame().isVisible());
     EXPECT_EQ(RecentFiles(), QStringList{file});
