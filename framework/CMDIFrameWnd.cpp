@@ -10,6 +10,7 @@
 #include "CView.h"
 #include "CWinApp.h"
 #include "CommandActions.h"
+#include "FileDropTarget.h"
 #include "HelpMode.h"
 #include "ModalHost.h"
 #include "ResourceIds.h"
@@ -168,6 +169,23 @@ void CMDIFrameWnd::ShowIdlePrompt()
 bool CMDIFrameWnd::IsInHelpMode() const
 {
     return m_pHelpMode->IsActive();
+}
+
+void CMDIFrameWnd::DragAcceptFiles(bool accept)
+{
+    delete m_pDropTarget;
+    m_pDropTarget = accept ? new FileDropTarget(this, [this](const QStringList &paths) { OnDropFiles(paths); }) : nullptr;
+}
+
+void CMDIFrameWnd::OnDropFiles(const QStringList &paths)
+{
+    activateWindow();
+    raise();
+    CWinApp *app = AfxGetApp();
+    for (const QString &path : paths) {
+        if (app)
+            app->OpenDocumentFile(path);
+    }
 }
 
 void CMDIFrameWnd::OnUpdateFrameTitle()
@@ -342,7 +360,8 @@ void CMDIFrameWnd::closeEvent(QCloseEvent *event)
 {
     CWinApp *app = AfxGetApp();
     if (app && app->GetMainFrame() == this) {
-        if (!app->SaveAllModified()) {
+        // When the desktop session ends, the questions were asked already.
+        if (!app->IsSessionEnding() && !app->SaveAllModified()) {
             event->ignore();
             return;
         }

@@ -13,6 +13,7 @@ class CMDIChildWnd;
 class CMenu;
 class CView;
 class CommandActions;
+class FileDropTarget;
 class HelpMode;
 class QMdiArea;
 class QMenu;
@@ -61,6 +62,12 @@ public:
     void ShowIdlePrompt();
     bool IsInHelpMode() const;
 
+    // Files dropped anywhere on the window are opened (OnDropFiles), or no
+    // longer taken.
+    void DragAcceptFiles(bool accept = true);
+    // The window comes to the front, then each file is opened in turn.
+    void OnDropFiles(const QStringList &paths);
+
     // Titles the window after the active document window.
     void OnUpdateFrameTitle();
     // Shows the active document window's menu, or the frame's own.
@@ -98,6 +105,7 @@ private:
     CommandActions *m_pActions = nullptr;
     WindowMenuList *m_pWindowList = nullptr;
     HelpMode *m_pHelpMode = nullptr;
+    FileDropTarget *m_pDropTarget = nullptr;
     std::map<int, std::unique_ptr<CMenu>> m_menus;
     std::map<int, QPointer<QWidget>> m_controlBars;
     int m_nDefaultMenuId = 0;

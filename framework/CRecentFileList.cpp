@@ -1,9 +1,14 @@
 #include "CRecentFileList.h"
 
+#include "CCmdUI.h"
 #include "CanonicalPath.h"
+#include "CommandActions.h"
+#include "ResourceIds.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QSettings>
 
 namespace {
@@ -64,6 +69,42 @@ QString CRecentFileList::AbbreviatePath(const QString &path, int maxLength)
             return candidate;
     }
     return parts.last();
+}
+
+void CRecentFileList::UpdateMenu(CCmdUI &cmdUI, const QString &currentDir,
+                                 const std::function<QAction *(int id)> &actionFor)
+{
+    const int index = cmdUI.m_nID - ID_FILE_MRU_FILE1;
+    QAction *action = cmdUI.Action();
+    if (index == 0 && action && m_strOriginal.isEmpty())
+        m_strOriginal = action->text();
+
+    if (QMenu *menu = cmdUI.Menu(); menu && index == 0 && action) {
+        // The entries' items stand right after the placeholder, in order.
+        for (QAction *item : menu->actions()) {
+            const std::optional<int> id = CommandActions::CommandId(item);
+            if (id && *id > ID_FILE_MRU_FILE1 && *id <= ID_FILE_MRU_FILE16)
+                menu->removeAction(item);
+        }
+        const QList<QAction *> items = menu->actions();
+        const qsizetype next = items.indexOf(action) + 1;
+        QAction *before = next < items.size() ? items.at(next) : nullptr;
+        for (int i = 1; i < GetCount(); ++i) {
+            QAction *entry = actionFor(ID_FILE_MRU_FILE1 + i);
+            entry->setText(GetMenuText(i, currentDir));
+            entry->setEnabled(true);
+            menu->insertAction(before, entry);
+        }
+    }
+
+    if (index < GetCount()) {
+        cmdUI.SetText(GetMenuText(index, currentDir));
+        cmdUI.Enable(true);
+        return;
+    }
+    if (index == 0 && !m_strOriginal.isEmpty())
+        cmdUI.SetText(m_strOriginal);
+    cmdUI.Enable(false);
 }
 
 void CRecentFileList::ReadList(QSettings &settings)

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class CCmdUI;
+class QAction;
 class QSettings;
 
 // The most recently used files, most recent first, as the File menu shows
@@ -41,6 +45,13 @@ public:
     // the name alone is shown, whole.
     static QString AbbreviatePath(const QString &path, int maxLength);
 
+    // The update of one recent-file command (ID_FILE_MRU_FILE1 onwards).
+    // When the File menu opens, the placeholder item of the first command
+    // is followed by one item per further entry (actionFor gives a
+    // command's action); each shows GetMenuText and is enabled. While the
+    // list is empty the placeholder keeps its own text, grayed.
+    void UpdateMenu(CCmdUI &cmdUI, const QString &currentDir, const std::function<QAction *(int id)> &actionFor);
+
     // Reads File1..FileN of the section; a missing, empty, non-text or
     // relative value counts as no entry, and a repeated file is kept once.
     void ReadList(QSettings &settings);
@@ -53,4 +64,5 @@ private:
 
     int m_nSize;
     QStringList m_arrNames;
+    QString m_strOriginal;  // the placeholder's text, as the menu first had it
 };

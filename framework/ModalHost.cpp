@@ -13,25 +13,34 @@ ModalHost *installedHost = nullptr;
 int modalDepth = 0;
 
 // Disables the main window for the length of one modal run; nested runs
-// leave it to the outermost one to enable it again.
+// leave it to the outermost one to enable it again. The keyboard focus goes
+// back where it was: disabling the window takes it away, and the script
+// windows would otherwise pass it (and activation) to whichever takes it
+// first when the window comes back.
 class ModalScope {
 public:
     ModalScope()
         : m_mainWindow(AfxGetMainWnd())
     {
-        if (modalDepth++ == 0 && m_mainWindow)
+        if (modalDepth++ == 0 && m_mainWindow) {
+            m_focus = m_mainWindow->focusWidget();
             m_mainWindow->setEnabled(false);
+        }
     }
     ~ModalScope()
     {
-        if (--modalDepth == 0 && m_mainWindow)
+        if (--modalDepth == 0 && m_mainWindow) {
             m_mainWindow->setEnabled(true);
+            if (m_focus)
+                m_focus->setFocus(Qt::OtherFocusReason);
+        }
     }
     ModalScope(const ModalScope &) = delete;
     ModalScope &operator=(const ModalScope &) = delete;
 
 private:
     QPointer<QWidget> m_mainWindow;
+    QPointer<QWidget> m_focus;
 };
 
 } // namespace

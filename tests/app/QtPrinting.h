@@ -1,17 +1,11 @@
 #pragma once
 
+#include "QStringPrinter.h"
 #include "ShellRequest.h"
-
-#include <QString>
 
 #include <ostream>
 
-// Readable failure messages for the Qt and request values the tests compare.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
+// Readable failure messages for the requests the tests compare.
 inline void PrintTo(const ShellRequest &request, std::ostream *out)
 {
     *out << request.ToText().toStdString();

@@ -5,6 +5,7 @@
 #include "ShellRequestGate.h"
 #include "ShellRequestServer.h"
 #include "QtPrinting.h"
+#include "RunUntil.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -26,25 +27,6 @@
 #include <vector>
 
 namespace {
-
-// Runs the event loop until the condition holds. The deadline only turns a
-// hang into a failure; nothing here depends on how fast anything is.
-bool RunUntil(const std::function<bool()> &done)
-{
-    const QDeadlineTimer deadline(60000);
-    QEventLoop loop;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done() || deadline.hasExpired())
-            loop.quit();
-    });
-    if (!done()) {
-        poll.start();
-        loop.exec();
-    }
-    return done();
-}
 
 // A later start of the program in its own process: 0 when a running
 // instance took its request, 1 when none did.
