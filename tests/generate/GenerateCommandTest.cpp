@@ -3,6 +3,7 @@
 #include "CMDIChildWnd.h"
 #include "CMDIFrameWnd.h"
 #include "CMapsmithApp.h"
+#include "CRecentFileList.h"
 #include "CWaitCursor.h"
 #include "ControlIds.h"
 #include "QStringPrinter.h"
@@ -109,6 +110,8 @@ TEST_F(GenerateCommandTest, DefaultsWriteFilenameRmsAndOpenItMaximizedAndUnmodif
     EXPECT_EQ(QFileInfo(document->GetPathName()), QFileInfo(Path("Filename.rms")));
     EXPECT_FALSE(document->IsModified());
     EXPECT_EQ(AfxWaitCursorDepth(), 0);
+    ASSERT_GE(m_app.GetRecentFileList()->GetCount(), 1);
+    EXPECT_EQ((*m_app.GetRecentFileList())[0], QFileInfo(Path("Filename.rms")).canonicalFilePath());
 }
 
 TEST_F(GenerateCommandTest, CancelCreatesShowsAndChangesNothing)
