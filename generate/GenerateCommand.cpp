@@ -21,7 +21,7 @@ constexpr char kCouldNotLoadMessage[] =
 // way every other program shows it.
 std::string DiskFileName(const GenerationSettings &settings)
 {
-    return QFile::encodeName(AnsiToUnicode(settings.m_strFileName) + QStringLiteral(".rms")).toStdString();
+    return QFile::encodeName(AnsiToUnicode(SkeletonFileWriter::FileNameFor(settings))).toStdString();
 }
 
 MessageIcon IconFor(SkeletonWriteOutcome outcome)

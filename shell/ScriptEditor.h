@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScriptFile.h"
+
 #include <Qsci/qsciscintillabase.h>
 
 #include <QByteArray>
@@ -27,7 +29,7 @@ class ScriptEditor : public QsciScintillaBase {
     Q_OBJECT
 
 public:
-    static constexpr qsizetype kMaxBytes = 1048575;
+    static constexpr qsizetype kMaxBytes = ScriptFile::kMaxBytes;
 
     explicit ScriptEditor(QWidget *parent = nullptr);
 

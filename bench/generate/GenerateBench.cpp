@@ -106,17 +106,27 @@ void Record(const std::string &name, std::vector<double> &samples)
         medians[name] = samples[samples.size() / 2];
 }
 
-void GenerateDefaults(benchmark::State &state)
+enum class AfterEach { CloseWindow, CloseWindowAndRemoveFile };
+
+// Times `command` once an iteration; what follows each run lies outside the
+// measurement.
+void Measure(benchmark::State &state, int command, const std::string &name, AfterEach after)
 {
     std::vector<double> samples;
     for (auto _ : state) {
-        const double seconds = program->TimeCommand(ID_GENERATE);
+        const double seconds = program->TimeCommand(command);
         state.SetIterationTime(seconds);
         samples.push_back(seconds);
         program->CloseScriptWindows();
-        QFile::remove("Filename.rms");
+        if (after == AfterEach::CloseWindowAndRemoveFile)
+            QFile::remove("Filename.rms");
     }
-    Record("generate", samples);
+    Record(name, samples);
+}
+
+void GenerateDefaults(benchmark::State &state)
+{
+    Measure(state, ID_GENERATE, "generate", AfterEach::CloseWindowAndRemoveFile);
 }
 
 void OpenSameFile(benchmark::State &state)
@@ -124,15 +134,8 @@ void OpenSameFile(benchmark::State &state)
     program->TimeCommand(ID_GENERATE);
     program->CloseScriptWindows();
     program->user.chosenFile = QDir::current().absoluteFilePath("Filename.rms");
-    std::vector<double> samples;
-    for (auto _ : state) {
-        const double seconds = program->TimeCommand(ID_FILE_OPEN);
-        state.SetIterationTime(seconds);
-        samples.push_back(seconds);
-        program->CloseScriptWindows();
-    }
+    Measure(state, ID_FILE_OPEN, "open", AfterEach::CloseWindow);
     QFile::remove("Filename.rms");
-    Record("open", samples);
 }
 
 BENCHMARK(OpenSameFile)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
